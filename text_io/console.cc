@@ -1,0 +1,24 @@
+#include "text_io/console.h"
+
+#include "text_io/ending.h"
+
+namespace quarnell {
+
+void StandardOutput::write_record(std::string_view record) {
+  std::string line(record);
+  line += "\r\n";
+  if (!console_.write_out(line)) report_failure(failure::kWriteFailed, "standard output");
+}
+
+void pause_run(Console& console, std::string_view message) {
+  std::string shown(message);
+  shown += '\n';
+  for (;;) {
+    if (!console.write_out(shown)) report_failure(failure::kWriteFailed, "standard output");
+    const std::optional<std::string> line = console.read_line();
+    if (!line || line->empty()) return;
+    console.run_command(*line);
+  }
+}
+
+}  // namespace quarnell
