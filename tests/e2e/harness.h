@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace quarnell::e2e {
+
+// What a working directory holds: file contents by path ('/'-separated), and directories.
+struct Tree {
+  std::map<std::string, std::string> files;
+  std::vector<std::string> directories;
+};
+
+struct Outcome {
+  std::string out;
+  std::string err;
+  int status = -1;  // the exit status, or 128 + the signal that ended the process
+  Tree after;       // every file of the working directory when the run has ended
+};
+
+// Runs the tool in a fresh temporary directory laid out as `before`, with `input` on
+// standard input. The command comes from QUARNELL_COMMAND (so that the same cases can run
+// the Windows build under an emulator), else the binary this suite was built with.
+Outcome run_tool(const std::string& input, const Tree& before);
+
+// The same with a hook that runs once the process has started, given its pid and the
+// directory; for sending signals mid-run.
+using StartedHook = void (*)(int pid, const std::string& directory, void* context);
+Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook hook,
+                      void* context);
+
+// The usual working directory: an `event` folder and nothing else.
+Tree event_folder();
+
+// Lines as the tool writes them: each followed by CR LF.
+std::string crlf(const std::vector<std::string>& lines);
+
+// The directory holding the test data files.
+std::string data_path(const std::string& name);
+std::string read_file(const std::string& path);
+
+}  // namespace quarnell::e2e
