@@ -20,8 +20,9 @@ class FreeLineBuilder {
         line_.append(text);
         break;
       }
-      line_.append(text.substr(0, room()));
-      text.remove_prefix(room());
+      const std::size_t fill = room();
+      line_.append(text.substr(0, fill));
+      text.remove_prefix(fill);
       new_line();
     }
     previous_was_integer_ = false;
