@@ -19,8 +19,8 @@ constexpr RecordSpec slot(std::string_view keyword, std::size_t slot_number) {
 }
 constexpr RecordSpec composed(std::string_view keyword, std::string_view directory,
                               std::string_view suffix) {
-  return {RecordKind::kComposedName, keyword, DateText::kYY1, nullptr, NumberValue::kEvtHours, 0,
-          directory, suffix};
+  return {RecordKind::kComposedName, keyword, DateText::kYY1, nullptr,
+          NumberValue::kEvtHours,    0,       directory,      suffix};
 }
 constexpr RecordSpec empty_name(std::string_view keyword) {
   return {RecordKind::kEmptyName, keyword};

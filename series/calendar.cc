@@ -82,9 +82,9 @@ void step_to_next_event(TextFiles& files, const RunSettings& settings, SeriesCur
   temp5.rewind();
   get_fixed_record(temp5, {text_field(8)}, {TextTarget{&cursor.EVTNAME, 8}});
   temp5.rewind();
-  get_fixed_record(temp5, {text_field(4), text_field(2), text_field(2)},
-                   {TextTarget{&cursor.YY1, 4}, TextTarget{&cursor.MM1, 2},
-                    TextTarget{&cursor.DD1, 2}});
+  get_fixed_record(
+      temp5, {text_field(4), text_field(2), text_field(2)},
+      {TextTarget{&cursor.YY1, 4}, TextTarget{&cursor.MM1, 2}, TextTarget{&cursor.DD1, 2}});
   // Left open: the next opening on the channel, temp1.fls, closes it.
 }
 

@@ -29,18 +29,18 @@ struct EventFileName {
 
 // Records 8 to 15 and 17 to 21; record 16 is a basin record with no suffix.
 constexpr std::array<EventFileName, 8> kBeforeRecord16 = {{{"raing\\", ".rag"},
-                                                          {"strfw\\", ".str"},
-                                                          {"resrl\\", ".rel"},
-                                                          {"snow1\\", "_crs.pt2"},
-                                                          {"raduc\\", ".rad"},
-                                                          {"radcl\\", "_met.r2c"},
-                                                          {"radar\\", ".scn"},
-                                                          {"raduc\\", ".clt"}}};
+                                                           {"strfw\\", ".str"},
+                                                           {"resrl\\", ".rel"},
+                                                           {"snow1\\", "_crs.pt2"},
+                                                           {"raduc\\", ".rad"},
+                                                           {"radcl\\", "_met.r2c"},
+                                                           {"radar\\", ".scn"},
+                                                           {"raduc\\", ".clt"}}};
 constexpr std::array<EventFileName, 5> kAfterRecord16 = {{{"tempr\\", ".tag"},
-                                                         {"tempr\\", "_tem.r2c"},
-                                                         {"strfw\\", ".gwt"},
-                                                         {"tempr\\", ".tmx"},
-                                                         {"snowg\\", ".dsn"}}};
+                                                          {"tempr\\", "_tem.r2c"},
+                                                          {"strfw\\", ".gwt"},
+                                                          {"tempr\\", ".tmx"},
+                                                          {"snowg\\", ".dsn"}}};
 
 // The columns of the basin name before its first blank, but at least one.
 std::string_view name_field(const std::string& BSNME) {
@@ -55,8 +55,8 @@ void put_basin_record(TextFile& temp3, std::string_view name, std::string_view s
                    {name, suffix});
 }
 
-void put_event_records(TextFile& temp3, const std::string& EVTNAME,
-                       const EventFileName* first, const EventFileName* last) {
+void put_event_records(TextFile& temp3, const std::string& EVTNAME, const EventFileName* first,
+                       const EventFileName* last) {
   for (const EventFileName* file = first; file != last; ++file) {
     put_fixed_record(temp3, {literal(file->directory), text_field(8), literal(file->suffix)},
                      {EVTNAME});

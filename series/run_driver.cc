@@ -13,7 +13,8 @@
 namespace quarnell {
 namespace {
 
-constexpr std::string_view kInformation = "Please see file evt_info.txt for information re: this run";
+constexpr std::string_view kInformation =
+    "Please see file evt_info.txt for information re: this run";
 
 NameList obtain_name_list() {
   try {

@@ -1,5 +1,7 @@
 #include "text_io/console.h"
 
+#include <algorithm>
+
 #include "text_io/ending.h"
 
 namespace quarnell {
@@ -8,6 +10,12 @@ void StandardOutput::write_record(std::string_view record) {
   std::string line(record);
   line += "\r\n";
   if (!console_.write_out(line)) report_failure(failure::kWriteFailed, "standard output");
+}
+
+std::optional<std::string> StandardInput::read_record() {
+  std::optional<std::string> line = console_.read_line();
+  if (line) std::replace(line->begin(), line->end(), '\0', ' ');
+  return line;
 }
 
 void pause_run(Console& console, std::string_view message) {

@@ -36,7 +36,8 @@ class StandardOutput final : public RecordSink {
 class StandardInput final : public RecordSource {
  public:
   explicit StandardInput(Console& console) : console_(console) {}
-  std::optional<std::string> read_record() override { return console_.read_line(); }
+  // A zero byte typed in an answer reads as a blank: no file of the tool ever holds one.
+  std::optional<std::string> read_record() override;
   std::string_view source_name() const override { return "standard input"; }
 
  private:

@@ -44,13 +44,13 @@ void end_run(std::string_view message) { throw RunEnded(std::string(message), 0)
 void abort_run(std::string_view message) { throw RunEnded(std::string(message), 1); }
 
 void report_failure(int number, std::string_view what) {
-  throw RunEnded("failure " + std::to_string(number) + ": " + describe(number) + ": " +
-                     std::string(what),
-                 number);
+  throw RunEnded(
+      "failure " + std::to_string(number) + ": " + describe(number) + ": " + std::string(what),
+      number);
 }
 
-void check_subscript(std::string_view array, int position, std::int64_t value,
-                     std::int64_t lower, std::int64_t upper) {
+void check_subscript(std::string_view array, int position, std::int64_t value, std::int64_t lower,
+                     std::int64_t upper) {
   if (value >= lower && value <= upper) return;
   const std::string subscript = "subscript " + std::to_string(position) + " of the array " +
                                 std::string(array) + " has the value " + std::to_string(value);

@@ -45,8 +45,8 @@ class RunEnded : public std::runtime_error {
 
 // Stops the run (failure 408) unless lower <= value <= upper. `position` is which subscript
 // of the array it is (1 for the first).
-void check_subscript(std::string_view array, int position, std::int64_t value,
-                     std::int64_t lower, std::int64_t upper);
+void check_subscript(std::string_view array, int position, std::int64_t value, std::int64_t lower,
+                     std::int64_t upper);
 
 // Stops the run (failure 408) when a text handed to write_event is shorter than declared.
 void check_text_length(std::string_view text, std::size_t declared, std::size_t received);

@@ -39,9 +39,8 @@ void store(const LayoutElement& element, const std::string& field, const FixedTa
   if (const auto* text = std::get_if<TextTarget>(&target)) {
     if (element.kind != LayoutElement::Kind::kText) throw std::logic_error("text target");
     // A wider field keeps its rightmost characters; a narrower one is padded.
-    *text->text = field.size() >= text->length
-                      ? field.substr(field.size() - text->length)
-                      : assign_text(field, text->length);
+    *text->text = field.size() >= text->length ? field.substr(field.size() - text->length)
+                                               : assign_text(field, text->length);
     return;
   }
   if (element.kind == LayoutElement::Kind::kText) throw std::logic_error("number target");
@@ -78,8 +77,7 @@ void get_fixed_record(RecordSource& source, const Layout& layout,
         case LayoutElement::Kind::kLiteral:
           throw std::logic_error("a literal cannot be read");
         default:
-          store(element, columns_of(record, column, element.width), targets[next_target++],
-                source);
+          store(element, columns_of(record, column, element.width), targets[next_target++], source);
           column += static_cast<std::size_t>(element.width);
       }
     }

@@ -19,8 +19,7 @@ class RecordBuilder {
  public:
   void put(std::string_view characters) {
     if (record_.size() < position_) record_.resize(position_, ' ');
-    record_.replace(position_, std::min(characters.size(), record_.size() - position_),
-                    characters);
+    record_.replace(position_, std::min(characters.size(), record_.size() - position_), characters);
     position_ += characters.size();
   }
   void skip(int columns) { position_ += static_cast<std::size_t>(columns); }

@@ -45,8 +45,8 @@ FreeValue scan_free_value(std::string_view line) {
   const std::size_t star = value.find('*');
   if (star != std::string_view::npos) {
     const std::string_view count = value.substr(0, star);
-    const bool count_ok = !count.empty() && count.find_first_not_of("0123456789") ==
-                                                std::string_view::npos &&
+    const bool count_ok = !count.empty() &&
+                          count.find_first_not_of("0123456789") == std::string_view::npos &&
                           count.find_first_not_of('0') != std::string_view::npos;
     if (!count_ok) return {FreeValue::Kind::kNotANumber};
     value.remove_prefix(star + 1);

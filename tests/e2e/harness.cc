@@ -70,7 +70,9 @@ std::string read_file(const std::string& path) {
   return bytes.str();
 }
 
-std::string data_path(const std::string& name) { return std::string(QUARNELL_TEST_DATA) + "/" + name; }
+std::string data_path(const std::string& name) {
+  return std::string(QUARNELL_TEST_DATA) + "/" + name;
+}
 
 Tree event_folder() { return Tree{{}, {"event"}}; }
 

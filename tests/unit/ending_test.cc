@@ -4,9 +4,6 @@
 
 #include <functional>
 
-#include "tests/support/memory_records.h"
-#include "text_io/console.h"
-
 namespace quarnell {
 namespace {
 
@@ -53,37 +50,6 @@ TEST(Ending, ChecksPassInsideTheirBounds) {
   EXPECT_NO_THROW(check_subscript("MOHOURS", 1, 1, 1, 24));
   EXPECT_NO_THROW(check_subscript("MOHOURS", 1, 24, 1, 24));
   EXPECT_NO_THROW(check_text_length("EVTNAME", 8, 9));
-}
-
-// A console whose answers are given lines; commands are recorded, never run.
-class ScriptedConsole final : public Console {
- public:
-  explicit ScriptedConsole(std::vector<std::string> lines) : input_(std::move(lines)) {}
-  std::optional<std::string> read_line() override { return input_.read_record(); }
-  bool write_out(std::string_view bytes) override {
-    out += bytes;
-    return true;
-  }
-  void write_err(std::string_view bytes) override { out += bytes; }
-  void run_command(const std::string& line) override { commands.push_back(line); }
-
-  std::string out;
-  std::vector<std::string> commands;
-
- private:
-  testing::MemoryRecords input_;
-};
-
-TEST(Pause, OnlyAnEmptyLineOrTheEndOfInputContinues) {
-  ScriptedConsole typed({"dir", "echo x", "", "next answer"});
-  pause_run(typed, "Hit enter to continue");
-  EXPECT_EQ(typed.out, "Hit enter to continue\nHit enter to continue\nHit enter to continue\n");
-  EXPECT_EQ(typed.commands, (std::vector<std::string>{"dir", "echo x"}));
-  EXPECT_EQ(typed.read_line(), "next answer");
-
-  ScriptedConsole ended({});
-  pause_run(ended, "Hit enter to continue");
-  EXPECT_EQ(ended.out, "Hit enter to continue\n");
 }
 
 }  // namespace

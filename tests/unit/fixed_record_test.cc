@@ -35,8 +35,7 @@ TEST(FixedFields, DecimalField) {
         Case{2.5, 5, 2, " 2.50"}, Case{99.99, 5, 2, "99.99"}, Case{99.996, 5, 2, "*****"},
         Case{-10, 5, 2, "*****"}, Case{-9.99, 5, 2, "-9.99"}, Case{0.5, 5, 2, " 0.50"},
         Case{0.5, 3, 2, ".50"}, Case{-0.5, 4, 2, "-.50"}, Case{0.126, 5, 2, " 0.13"},
-        Case{25, 5, 0, "  25."},
-        Case{std::numeric_limits<double>::infinity(), 5, 2, "*****"}}) {
+        Case{25, 5, 0, "  25."}, Case{std::numeric_limits<double>::infinity(), 5, 2, "*****"}}) {
     EXPECT_EQ(format_decimal_field(c.value, c.width, c.decimals), c.shown) << c.value;
   }
 }
@@ -53,16 +52,16 @@ TEST(FixedLayout, RecordBreaksMakeEmptyRecords) {
 }
 
 TEST(FixedLayout, SkipsBecomeBlanksOnlyBeforeWrittenCharacters) {
-  const Layout date = {text_field(4), skip(1), text_field(2), skip(1), text_field(2), skip(1),
-                       text_field(2), skip(1)};
+  const Layout date = {text_field(4), skip(1), text_field(2), skip(1),
+                       text_field(2), skip(1), text_field(2), skip(1)};
   EXPECT_EQ(lay_out_fixed_records(date, {"2015", "01", "01", "00"}), Records{"2015 01 01 00"});
 }
 
 TEST(FixedLayout, StopsAtTheFirstFieldWithoutAnItem) {
   // Literals before that field are still written; the rest of the layout is not.
-  EXPECT_EQ(lay_out_fixed_records({literal("a="), integer_field(3), literal(" b="),
-                                   integer_field(3), literal("!")},
-                                  {std::int32_t{7}}),
+  EXPECT_EQ(lay_out_fixed_records(
+                {literal("a="), integer_field(3), literal(" b="), integer_field(3), literal("!")},
+                {std::int32_t{7}}),
             Records{"a=  7 b="});
 }
 

@@ -115,10 +115,9 @@ TEST_F(TextFilesTest, OpeningOnABusyChannelClosesTheFileThere) {
 TEST_F(TextFilesTest, FailedOpenGivesStatusOrEndsTheRun) {
   EXPECT_EQ(files_.open(Channel::kScratch, "nowhere\\x.evt", OnOpenFailure::kReturnStatus),
             failure::kNotFound);
-  EXPECT_EQ(status_of([&] {
-              files_.open(Channel::kScratch, "nowhere\\x.evt", OnOpenFailure::kEndRun);
-            }),
-            failure::kNotFound);
+  EXPECT_EQ(
+      status_of([&] { files_.open(Channel::kScratch, "nowhere\\x.evt", OnOpenFailure::kEndRun); }),
+      failure::kNotFound);
 }
 
 TEST_F(TextFilesTest, UnexaminedFailedOpenIsReportedAtTheFirstWrite) {
@@ -146,8 +145,7 @@ TEST(TextFilesReadOnly, WriteIsFailure47AndOldContentStays) {
   ReadOnlyFileSystem read_only;
   TextFiles files(read_only);
   EXPECT_EQ(files.open(Channel::kScratch, "locked.evt", OnOpenFailure::kReturnStatus), 0);
-  EXPECT_EQ(status_of([&] { files.on(Channel::kScratch).write_record("#"); }),
-            failure::kReadOnly);
+  EXPECT_EQ(status_of([&] { files.on(Channel::kScratch).write_record("#"); }), failure::kReadOnly);
   files.close_all();
   EXPECT_EQ(read_whole_file("locked.evt"), kTenLines);
 }
