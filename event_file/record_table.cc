@@ -5,27 +5,37 @@ namespace {
 
 constexpr RecordSpec comment(std::string_view text) { return {RecordKind::kComment, text}; }
 constexpr RecordSpec constant(std::string_view text) { return {RecordKind::kConstant, text}; }
-constexpr RecordSpec text(std::string_view keyword, DateText date) {
-  return {RecordKind::kText, keyword, date};
-}
-constexpr RecordSpec flag(std::string_view keyword, char RunSettings::*answer) {
-  return {RecordKind::kFlag, keyword, DateText::kYY1, answer};
-}
-constexpr RecordSpec number(std::string_view keyword, NumberValue value) {
-  return {RecordKind::kNumber, keyword, DateText::kYY1, nullptr, value};
-}
-constexpr RecordSpec slot(std::string_view keyword, std::size_t slot_number) {
-  return {RecordKind::kSlot, keyword, DateText::kYY1, nullptr, NumberValue::kEvtHours, slot_number};
-}
-constexpr RecordSpec composed(std::string_view keyword, std::string_view directory,
-                              std::string_view suffix) {
-  return {RecordKind::kComposedName, keyword, DateText::kYY1, nullptr,
-          NumberValue::kEvtHours,    0,       directory,      suffix};
-}
+constexpr RecordSpec empty() { return {RecordKind::kEmpty, ""}; }
 constexpr RecordSpec empty_name(std::string_view keyword) {
   return {RecordKind::kEmptyName, keyword};
 }
-constexpr RecordSpec empty() { return {RecordKind::kEmpty, ""}; }
+constexpr RecordSpec text(std::string_view keyword, DateText date) {
+  RecordSpec spec{RecordKind::kText, keyword};
+  spec.date = date;
+  return spec;
+}
+constexpr RecordSpec flag(std::string_view keyword, char RunSettings::*answer) {
+  RecordSpec spec{RecordKind::kFlag, keyword};
+  spec.flag = answer;
+  return spec;
+}
+constexpr RecordSpec number(std::string_view keyword, NumberValue value) {
+  RecordSpec spec{RecordKind::kNumber, keyword};
+  spec.number = value;
+  return spec;
+}
+constexpr RecordSpec slot(std::string_view keyword, std::size_t slot_number) {
+  RecordSpec spec{RecordKind::kSlot, keyword};
+  spec.slot = slot_number;
+  return spec;
+}
+constexpr RecordSpec composed(std::string_view keyword, std::string_view directory,
+                              std::string_view suffix) {
+  RecordSpec spec{RecordKind::kComposedName, keyword};
+  spec.directory = directory;
+  spec.suffix = suffix;
+  return spec;
+}
 
 }  // namespace
 
