@@ -6,6 +6,12 @@
 #include "text_io/ending.h"
 
 namespace quarnell {
+namespace {
+
+// Scratch files are read back whole in one go; records are far shorter.
+constexpr std::size_t kReadChunk = 4096;
+
+}  // namespace
 
 TextFile::TextFile(std::string name, OpenedFile opened)
     : name_(std::move(name)),
@@ -18,6 +24,7 @@ void TextFile::fail_open() const { report_failure(open_failure_, name_); }
 void TextFile::write_record(std::string_view record) {
   if (!file_) fail_open();
   if (read_only_) report_failure(failure::kReadOnly, name_);
+  buffer_.clear();
   std::string line(record);
   line += "\r\n";
   // Cut before writing: a run stopped in between leaves the file whole up to a record end.
@@ -35,17 +42,22 @@ void TextFile::write_record(std::string_view record) {
 std::optional<std::string> TextFile::read_record() {
   if (!file_) fail_open();
   std::string line;
-  char buffer[128];
   for (;;) {
-    std::size_t got = 0;
-    if (!file_->read_at(position_, buffer, sizeof buffer, &got)) {
-      report_failure(failure::kReadFailed, name_);
+    if (position_ < buffer_start_ || position_ >= buffer_start_ + buffer_.size()) {
+      buffer_.resize(kReadChunk);
+      std::size_t got = 0;
+      if (!file_->read_at(position_, buffer_.data(), kReadChunk, &got)) {
+        buffer_.clear();
+        report_failure(failure::kReadFailed, name_);
+      }
+      buffer_.resize(got);
+      buffer_start_ = position_;
+      if (got == 0) {
+        if (line.empty()) return std::nullopt;
+        break;  // a last record without a line end
+      }
     }
-    if (got == 0) {
-      if (line.empty()) return std::nullopt;
-      break;  // a last record without a line end
-    }
-    const std::string_view chunk(buffer, got);
+    const std::string_view chunk = std::string_view(buffer_).substr(position_ - buffer_start_);
     const std::size_t end = chunk.find('\n');
     if (end != std::string_view::npos) {
       line.append(chunk.substr(0, end));
@@ -53,7 +65,7 @@ std::optional<std::string> TextFile::read_record() {
       break;
     }
     line.append(chunk);
-    position_ += got;
+    position_ += chunk.size();
   }
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;

@@ -33,6 +33,9 @@ class TextFile final : public RecordSink, public RecordSource {
   int open_failure_;
   std::uint64_t position_ = 0;
   bool cut_pending_ = true;
+  // What was last read from the file, from offset buffer_start_; emptied by every write.
+  std::string buffer_;
+  std::uint64_t buffer_start_ = 0;
 };
 
 // The channels on which files are open: one file at a time on each.

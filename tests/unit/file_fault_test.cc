@@ -91,7 +91,10 @@ void expect_whole_records(const Outcome& run) {
   const Files& whole = fault_free_run().files;
   for (const char* path : kEventFiles) {
     const auto file = run.files.find(path);
-    if (file == run.files.end()) continue;
+    if (file == run.files.end() ||
+        (run.before.count(path) && run.before.at(path) == file->second)) {
+      continue;  // as it was before the run
+    }
     EXPECT_EQ(file->second, whole.at(path).substr(0, file->second.size())) << path;
   }
   const auto list = run.files.find(kList);
@@ -114,6 +117,8 @@ struct Fault {
   int events_done;    // event files written whole
   int events_listed;  // lines of this run in the events list; -1 when it wrote no list
 };
+
+void PrintTo(const Fault& fault, std::ostream* out) { *out << fault.file; }
 
 std::string test_name(const Fault& fault) {
   std::string name;
@@ -245,6 +250,8 @@ struct FailingWrite {
   int records_kept;  // records of this opening before the failed one, as the fault-free run
 };
 
+void PrintTo(const FailingWrite& failing, std::ostream* out) { *out << failing.fault.file; }
+
 class WriteFailure : public ::testing::TestWithParam<FailingWrite> {};
 
 TEST_P(WriteFailure, KeepsTheRecordsBeforeAndNoHalfRecord) {
@@ -285,7 +292,7 @@ INSTANTIATE_TEST_SUITE_P(EachScratchFile, ReadFailure,
                          ::testing::Values(Fault{"temp0.fls", kFirstReadFails, 39, 0, 0},
                                            Fault{"temp1.fls", kFirstReadFails, 39, 0, 0},
                                            Fault{"temp2.fls", kFirstReadFails, 39, 0, 0},
-                                           Fault{"temp3.fls", FileFault{0, false, 0, 12}, 39, 0, 0},
+                                           Fault{"temp3.fls", kFirstReadFails, 39, 0, 0},
                                            Fault{"temp5.fls", kFirstReadFails, 39, 1, 1}),
                          [](const auto& test) { return test_name(test.param); });
 
