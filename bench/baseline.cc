@@ -9,7 +9,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -32,7 +31,8 @@ const std::string kBasin = "gr10k";
 
 void write_file(const std::string& path, const std::string& content) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (fd < 0 || ::write(fd, content.data(), content.size()) != static_cast<ssize_t>(content.size())) {
+  if (fd < 0 ||
+      ::write(fd, content.data(), content.size()) != static_cast<ssize_t>(content.size())) {
     std::perror(path.c_str());
     std::exit(1);
   }
@@ -111,8 +111,8 @@ std::string event_file(const Event& e) {
   keyword(out, ":vapflg", std::string(1, kEvaporation));
   keyword(out, ":smrflg", std::string(1, kDisaggregating));
   keyword(out, ":resinflg", std::string(1, kReservoirInflow));
-  for (const char* key : {":tbcflg", ":resumflg", ":contflg", ":routeflg", ":crseflg",
-                          ":kenueflg", ":picflg"}) {
+  for (const char* key :
+       {":tbcflg", ":resumflg", ":contflg", ":routeflg", ":crseflg", ":kenueflg", ":picflg"}) {
     flag_off(out, key);
   }
   keyword(out, ":wetflg", std::string(1, kWetland));
@@ -202,14 +202,14 @@ std::string event_file(const Event& e) {
 // The 24 composed names of the last event, as the tool leaves them in temp3.fls.
 std::string name_records(const std::string& name) {
   std::string out;
-  for (const char* suffix : {"_shd.r2c", "_par.csv", "_ch_par.r2c", ".pdl", ".sdc", ".wqd",
-                             "_diff.r2c"}) {
+  for (const char* suffix :
+       {"_shd.r2c", "_par.csv", "_ch_par.r2c", ".pdl", ".sdc", ".wqd", "_diff.r2c"}) {
     line(out, "basin\\" + kBasin + padded(suffix, 11));
   }
-  for (const char* record : {"raing\\#.rag", "strfw\\#.str", "resrl\\#.rel", "snow1\\#_crs.pt2",
-                             "raduc\\#.rad", "radcl\\#_met.r2c", "radar\\#.scn", "raduc\\#.clt",
-                             "", "tempr\\#.tag", "tempr\\#_tem.r2c", "strfw\\#.gwt",
-                             "tempr\\#.tmx", "snowg\\#.dsn"}) {
+  for (const char* record :
+       {"raing\\#.rag", "strfw\\#.str", "resrl\\#.rel", "snow1\\#_crs.pt2", "raduc\\#.rad",
+        "radcl\\#_met.r2c", "radar\\#.scn", "raduc\\#.clt", "", "tempr\\#.tag", "tempr\\#_tem.r2c",
+        "strfw\\#.gwt", "tempr\\#.tmx", "snowg\\#.dsn"}) {
     std::string text = record;
     if (text.empty()) {
       text = "basin\\" + kBasin + std::string(11, ' ');
@@ -240,7 +240,7 @@ int main(int argc, char** argv) {
   int year = std::atoi(e.year.c_str());
   int month = std::atoi(e.month.c_str());
 
-  write_file("evt_info.txt", "");
+  ::close(::open("evt_info.txt", O_WRONLY | O_CREAT, 0666));  // kept as it is when present
   write_file("temp0.fls", e.name + e.hour + "\r\n");
   write_file("temp2.fls", e.name + "\r\n");
 

@@ -82,14 +82,12 @@ std::string crlf(const std::vector<std::string>& lines) {
   return text;
 }
 
-Outcome run_tool(const std::string& input, const Tree& before) {
-  return run_tool_with(input, before, nullptr, nullptr);
-}
+namespace {
 
-Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook hook,
-                      void* context) {
-  char pattern[] = "/tmp/quarnell-e2e-XXXXXX";
-  if (::mkdtemp(pattern) == nullptr) throw std::runtime_error("cannot make a directory");
+Outcome run_command(const std::string& tool, const std::string& input, const Tree& before,
+                    StartedHook hook, void* context, const RunControl& control = {}) {
+  std::string pattern = control.parent + "/quarnell-e2e-XXXXXX";
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a directory");
   const std::string directory = pattern;
   for (const std::string& sub : before.directories) make_directory(directory + "/" + sub);
   for (const auto& [path, bytes] : before.files) write_file(directory + "/" + path, bytes);
@@ -98,7 +96,7 @@ Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook 
   if (::pipe(in_pipe) != 0 || ::pipe(out_pipe) != 0 || ::pipe(err_pipe) != 0) {
     throw std::runtime_error("cannot make pipes");
   }
-  const std::string command = "exec " + tool_command();
+  const std::string command = "exec " + tool;
   const pid_t child = ::fork();
   if (child == 0) {
     ::setpgid(0, 0);
@@ -109,6 +107,7 @@ Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook 
       ::close(fd);
     }
     if (::chdir(directory.c_str()) != 0) ::_exit(126);
+    if (control.in_child) control.in_child();
     ::execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
     ::_exit(127);
   }
@@ -121,7 +120,7 @@ Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook 
   Outcome outcome;
   std::size_t sent = 0;
   int in_fd = in_pipe[1];
-  if (input.empty()) {
+  if (input.empty() && !control.hold_input) {
     ::close(in_fd);
     in_fd = -1;
   }
@@ -134,7 +133,7 @@ Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook 
     }
     pollfd fds[3] = {{out_open ? out_pipe[0] : -1, POLLIN, 0},
                      {err_open ? err_pipe[0] : -1, POLLIN, 0},
-                     {in_fd, POLLOUT, 0}};
+                     {sent < input.size() ? in_fd : -1, POLLOUT, 0}};
     if (::poll(fds, 3, 100) < 0 && errno != EINTR) break;
     char buffer[4096];
     for (int i = 0; i < 2; ++i) {
@@ -146,10 +145,11 @@ Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook 
         (i == 0 ? outcome.out : outcome.err).append(buffer, static_cast<std::size_t>(got));
       }
     }
+    if (control.watch) control.watch(child, outcome.out);
     if (in_fd >= 0 && fds[2].revents != 0) {
       const ssize_t put = ::write(in_fd, input.data() + sent, input.size() - sent);
       if (put > 0) sent += static_cast<std::size_t>(put);
-      if (put < 0 || sent == input.size()) {
+      if (put < 0 || (sent == input.size() && !control.hold_input)) {
         ::close(in_fd);
         in_fd = -1;
       }
@@ -164,6 +164,31 @@ Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook 
   collect(directory, "", outcome.after);
   remove_tree(directory);
   return outcome;
+}
+
+}  // namespace
+
+Outcome run_tool(const std::string& input, const Tree& before) {
+  return run_command(tool_command(), input, before, nullptr, nullptr);
+}
+
+Outcome run_tool_as(const std::string& command, const std::string& input, const Tree& before) {
+  return run_command(command, input, before, nullptr, nullptr);
+}
+
+Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook hook,
+                      void* context) {
+  return run_command(tool_command(), input, before, hook, context);
+}
+
+Outcome run_tool_controlled(const std::string& input, const Tree& before,
+                            const RunControl& control) {
+  return run_command(tool_command(), input, before, nullptr, nullptr, control);
+}
+
+bool runs_windows_build() {
+  const char* windows = std::getenv("QUARNELL_WINDOWS_COMMAND");
+  return windows != nullptr && tool_command() == windows;
 }
 
 }  // namespace quarnell::e2e

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,11 +25,32 @@ struct Outcome {
 // the Windows build under an emulator), else the binary this suite was built with.
 Outcome run_tool(const std::string& input, const Tree& before);
 
+// The same with another command line, such as the other platform's build.
+Outcome run_tool_as(const std::string& command, const std::string& input, const Tree& before);
+
+// Whether the runs above start the Windows build: QUARNELL_COMMAND is the command named by
+// QUARNELL_WINDOWS_COMMAND. Its pause runs commands through cmd.exe instead of /bin/sh.
+bool runs_windows_build();
+
 // The same with a hook that runs once the process has started, given its pid and the
 // directory; for sending signals mid-run.
 using StartedHook = void (*)(int pid, const std::string& directory, void* context);
 Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook hook,
                       void* context);
+
+// What fault and interrupt tests control in a run.
+struct RunControl {
+  // Runs in the child, in its working directory, just before the tool starts: limits, mounts.
+  std::function<void()> in_child;
+  // Called whenever output arrives or 100 ms pass, with standard output so far; may signal.
+  std::function<void(int pid, const std::string& out)> watch;
+  // Standard input stays open once `input` is sent, so that the tool waits at its next read.
+  bool hold_input = false;
+  // The directory in which the working directory is made.
+  std::string parent = "/tmp";
+};
+Outcome run_tool_controlled(const std::string& input, const Tree& before,
+                            const RunControl& control);
 
 // The usual working directory: an `event` folder and nothing else.
 Tree event_folder();

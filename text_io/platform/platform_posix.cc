@@ -167,8 +167,10 @@ void install_interrupt_handlers() {
   for (const int signal_number : {SIGINT, SIGQUIT, SIGHUP, SIGTERM}) {
     ::sigaction(signal_number, &action, nullptr);
   }
-  // A closed output pipe shows as a failed write, reported like any other.
+  // A closed output pipe shows as a failed write, reported like any other. So does a file
+  // grown past the size limit, which would otherwise kill the run in the middle of a record.
   ::signal(SIGPIPE, SIG_IGN);
+  ::signal(SIGXFSZ, SIG_IGN);
 }
 
 int open_failure_for(unsigned long os_error) {

@@ -17,12 +17,20 @@ SRWLOCK record_lock = SRWLOCK_INIT;
 // Set by the control handler as it starts, before it ends the process.
 std::atomic<bool> interrupt_under_way{false};
 
-// A console read cut short by Ctrl-C returns before the handler's thread has started.
+// A console read cut short by Ctrl-C can return before the handler's thread has started.
 constexpr DWORD kHandlerStartMilliseconds = 200;
+
+// The main thread stops here once the control handler has started: the process is ending.
+void halt_if_interrupted() {
+  while (interrupt_under_way) Sleep(INFINITE);
+}
 
 class RecordGuard {
  public:
-  RecordGuard() { AcquireSRWLockExclusive(&record_lock); }
+  RecordGuard() {
+    halt_if_interrupted();  // no new record once the handler waits for the lock
+    AcquireSRWLockExclusive(&record_lock);
+  }
   ~RecordGuard() { ReleaseSRWLockExclusive(&record_lock); }
   RecordGuard(const RecordGuard&) = delete;
   RecordGuard& operator=(const RecordGuard&) = delete;
@@ -129,13 +137,6 @@ bool is_console(HANDLE handle) {
   return GetConsoleMode(handle, &mode) != 0;
 }
 
-// Never returns once the control handler has started: it is about to end the process, and
-// the read that just ended empty was cut short by the interrupt, not by the end of the input.
-void wait_for_interrupt_if_any(bool from_console) {
-  if (from_console && !interrupt_under_way) Sleep(kHandlerStartMilliseconds);
-  while (interrupt_under_way) Sleep(INFINITE);
-}
-
 class Win32Console final : public Console {
  public:
   Win32Console()
@@ -152,7 +153,9 @@ class Win32Console final : public Console {
       char c;
       DWORD count = 0;
       if (!ReadFile(input_, &c, 1, &count, nullptr) || count == 0) {
-        wait_for_interrupt_if_any(input_is_console_);
+        // Ctrl-C, not the end of the input, may have cut the read short.
+        if (input_is_console_) Sleep(kHandlerStartMilliseconds);
+        halt_if_interrupted();
         if (line.empty()) return std::nullopt;
         break;
       }
