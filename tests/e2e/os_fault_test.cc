@@ -183,6 +183,21 @@ TEST(ReadOnlyFolder, FirstWriteToAnEventFileIsFailure47AndOldFilesStay) {
   EXPECT_EQ(run.out.find("... created"), std::string::npos);
 }
 
+TEST(ReadOnlyFolder, AnEventFileThatCannotBeCreatedIsRefusedAccess) {
+  RunControl read_only;
+  read_only.in_child = make_event_folder_read_only;
+  const Outcome run = run_tool_controlled(answers(1), event_folder(), read_only);
+  if (run.status == 125) GTEST_SKIP() << "no read-only mount: " << run.err;
+
+  // The file is missing and cannot be made: access refused (9), not a missing file (29).
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_NE(run.out.find(" ios=           9  possible problem: lile is locked\r\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.err, "program aborted in write_event\r\n");
+  EXPECT_EQ(run.after.files.count("event/20150101.evt"), 0u);
+}
+
 // What stands in the way of the event file; a missing `event` folder is covered with the
 // other endings of a run.
 struct EventPathFault {

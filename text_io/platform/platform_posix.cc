@@ -61,20 +61,21 @@ class PosixFileSystem final : public FileSystem {
     }
     OpenedFile opened;
     int fd = ::open(native.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS || errno == ETXTBSY)) {
+    int error = errno;
+    if (fd < 0 && (error == EACCES || error == EPERM || error == EROFS || error == ETXTBSY)) {
       fd = ::open(native.c_str(), O_RDONLY | O_CLOEXEC);
-      if (fd >= 0) {
-        struct stat status {};
-        if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-          ::close(fd);
-          fd = -1;
-          errno = EISDIR;
-        }
+      struct stat status {};
+      if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        ::close(fd);
+        fd = -1;
+        error = EISDIR;
+      } else if (fd < 0 && errno != ENOENT) {
+        error = errno;  // a missing file that could not be created keeps the first refusal
       }
       opened.read_only = fd >= 0;
     }
     if (fd < 0) {
-      opened.failure = open_failure_for(static_cast<unsigned long>(errno));
+      opened.failure = open_failure_for(static_cast<unsigned long>(error));
       return opened;
     }
     opened.file = std::make_unique<PosixFile>(fd);
