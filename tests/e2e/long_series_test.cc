@@ -82,8 +82,10 @@ TEST(LongSeries, PastTheYear9999EndsWithFailure64InFlatMemory) {
   std::cout << "peak resident memory: " << thousand_run.peak_memory_kb << " KiB for 1000 events, "
             << past_9999_run.peak_memory_kb << " KiB for " << kEventsBefore10000 << "\n";
   ASSERT_GT(thousand_run.peak_memory_kb, 0);
-  EXPECT_LE(past_9999_run.peak_memory_kb,
-            thousand_run.peak_memory_kb + thousand_run.peak_memory_kb / 10);
+  // Sampling a 3 MiB process is a little noisy; ten times the events with even 100 bytes
+  // kept per event would pass this margin.
+  constexpr long kMarginKb = 768;
+  EXPECT_LE(past_9999_run.peak_memory_kb, thousand_run.peak_memory_kb + kMarginKb);
 }
 
 }  // namespace
