@@ -15,6 +15,9 @@ class File {
   virtual ~File() = default;
   // Each returns false when the operating system refuses.
   virtual bool write_at(std::uint64_t offset, std::string_view bytes) = 0;
+  // Writes the bytes and makes them the end of the file, as one step that an interrupt cannot
+  // split: the file never shows the new bytes followed by the old tail.
+  virtual bool write_and_cut(std::uint64_t offset, std::string_view bytes) = 0;
   virtual bool truncate(std::uint64_t size) = 0;
   // `*got` is 0 at the end of the file.
   virtual bool read_at(std::uint64_t offset, char* buffer, std::size_t size, std::size_t* got) = 0;

@@ -27,12 +27,10 @@ void TextFile::write_record(std::string_view record) {
   buffer_.clear();
   std::string line(record);
   line += "\r\n";
-  // Cut before writing: a run stopped in between leaves the file whole up to a record end.
-  if (cut_pending_) {
-    if (!file_->truncate(position_)) report_failure(failure::kWriteFailed, name_);
-    cut_pending_ = false;
-  }
-  if (!file_->write_at(position_, line)) {
+  const bool written =
+      cut_pending_ ? file_->write_and_cut(position_, line) : file_->write_at(position_, line);
+  cut_pending_ = false;
+  if (!written) {
     file_->truncate(position_);  // no half record stays behind
     report_failure(failure::kWriteFailed, name_);
   }

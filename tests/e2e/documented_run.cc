@@ -5,6 +5,7 @@
 
 #include "tests/e2e/harness.h"
 #include "tests/e2e/transcript.h"
+#include "tests/support/documented_names.h"
 
 namespace quarnell::e2e {
 namespace {
@@ -118,15 +119,7 @@ std::map<int, std::string> basin_file_records(const std::string& name_field) {
 }
 
 std::string temp3_records(const std::string& name_field, const std::string& EVTNAME) {
-  const std::string documented =
-      crlf({"basin\\gr10k_shd.r2c   ", "basin\\gr10k_par.csv   ", "basin\\gr10k_ch_par.r2c",
-            "basin\\gr10k.pdl       ", "basin\\gr10k.sdc       ", "basin\\gr10k.wqd       ",
-            "basin\\gr10k_diff.r2c  ", "raing\\20150101.rag",     "strfw\\20150101.str",
-            "resrl\\20150101.rel",     "snow1\\20150101_crs.pt2", "raduc\\20150101.rad",
-            "radcl\\20150101_met.r2c", "radar\\20150101.scn",     "raduc\\20150101.clt",
-            "basin\\gr10k           ", "tempr\\20150101.tag",     "tempr\\20150101_tem.r2c",
-            "strfw\\20150101.gwt",     "tempr\\20150101.tmx",     "snowg\\20150101.dsn",
-            "                ",        "event\\event.evt",        "event\\20150101.evt"});
+  const std::string documented = crlf(testing::documented_temp3_records());
   return replace_all(replace_all(documented, "gr10k", name_field), "20150101", EVTNAME);
 }
 

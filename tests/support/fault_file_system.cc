@@ -13,12 +13,13 @@ class FaultyFile final : public File {
       : real_(std::move(real)), fault_(fault), writes_(writes), reads_(reads) {}
 
   bool write_at(std::uint64_t offset, std::string_view bytes) override {
-    if (fault_.read_only) return false;
-    if (++writes_ == fault_.failing_write) {
-      real_->write_at(offset, bytes.substr(0, bytes.size() / 2));
-      return false;
-    }
+    if (refused(offset, bytes)) return false;
     return real_->write_at(offset, bytes);
+  }
+
+  bool write_and_cut(std::uint64_t offset, std::string_view bytes) override {
+    if (refused(offset, bytes)) return false;
+    return real_->write_and_cut(offset, bytes);
   }
 
   bool truncate(std::uint64_t size) override { return !fault_.read_only && real_->truncate(size); }
@@ -29,6 +30,14 @@ class FaultyFile final : public File {
   }
 
  private:
+  // A failing write puts the first half of its bytes on disk, as a full disk does.
+  bool refused(std::uint64_t offset, std::string_view bytes) {
+    if (fault_.read_only) return true;
+    if (++writes_ != fault_.failing_write) return false;
+    real_->write_at(offset, bytes.substr(0, bytes.size() / 2));
+    return true;
+  }
+
   std::unique_ptr<File> real_;
   const FileFault& fault_;
   int& writes_;

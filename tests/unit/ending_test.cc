@@ -4,16 +4,13 @@
 
 #include <functional>
 
+#include "tests/support/ending_of.h"
+
 namespace quarnell {
 namespace {
 
 RunEnded ending_of(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const RunEnded& ending) {
-    return ending;
-  }
-  return RunEnded("(no ending)", -1);
+  return testing::ending_of(action).value_or(RunEnded("(no ending)", -1));
 }
 
 TEST(Ending, StatusesAndLines) {

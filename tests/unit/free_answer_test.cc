@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ending_of.h"
 #include "tests/support/memory_records.h"
 #include "text_io/ending.h"
 
@@ -11,12 +12,8 @@ namespace {
 using testing::MemoryRecords;
 
 int failure_of(const std::function<void()>& read) {
-  try {
-    read();
-  } catch (const RunEnded& ending) {
-    return ending.status();
-  }
-  return 0;
+  const std::optional<RunEnded> ending = testing::ending_of(read);
+  return ending ? ending->status() : 0;
 }
 
 TEST(FreeAnswer, IntegerAnswers) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/documented_names.h"
 #include "tests/support/temp_directory.h"
 #include "text_io/fixed_text.h"
 #include "text_io/platform/platform.h"
@@ -36,15 +37,7 @@ class ComposeEventNames : public ::testing::Test {
 TEST_F(ComposeEventNames, TwentyFourRecordsIntoSlotsOneToTwentyThreeAndTheEventPath) {
   write_whole_file("temp3.fls", std::string(40, 'x') + "\r\n" +
                                     crlf(std::vector<std::string>(30, "an earlier record")));
-  const std::vector<std::string> records = {
-      "basin\\gr10k_shd.r2c   ", "basin\\gr10k_par.csv   ", "basin\\gr10k_ch_par.r2c",
-      "basin\\gr10k.pdl       ", "basin\\gr10k.sdc       ", "basin\\gr10k.wqd       ",
-      "basin\\gr10k_diff.r2c  ", "raing\\20150101.rag",     "strfw\\20150101.str",
-      "resrl\\20150101.rel",     "snow1\\20150101_crs.pt2", "raduc\\20150101.rad",
-      "radcl\\20150101_met.r2c", "radar\\20150101.scn",     "raduc\\20150101.clt",
-      "basin\\gr10k           ", "tempr\\20150101.tag",     "tempr\\20150101_tem.r2c",
-      "strfw\\20150101.gwt",     "tempr\\20150101.tmx",     "snowg\\20150101.dsn",
-      "                ",        "event\\event.evt",        "event\\20150101.evt"};
+  const std::vector<std::string>& records = testing::documented_temp3_records();
 
   compose_event_names(files_, "gr10k   ", "20150101", names_);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/ending_of.h"
 #include "tests/support/temp_directory.h"
 #include "text_io/ending.h"
 #include "text_io/fixed_read.h"
@@ -28,12 +29,8 @@ class ReadOnlyFileSystem final : public FileSystem {
 };
 
 int status_of(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const RunEnded& ending) {
-    return ending.status();
-  }
-  return 0;
+  const std::optional<RunEnded> ending = testing::ending_of(action);
+  return ending ? ending->status() : 0;
 }
 
 class TextFilesTest : public ::testing::Test {

@@ -56,24 +56,17 @@ class Win32File final : public File {
 
   bool write_at(std::uint64_t offset, std::string_view bytes) override {
     const RecordGuard guard;
-    while (!bytes.empty()) {
-      OVERLAPPED position = at_offset(offset);
-      DWORD written = 0;
-      if (!WriteFile(handle_, bytes.data(), clamped(bytes.size()), &written, &position) ||
-          written == 0) {
-        return false;
-      }
-      bytes.remove_prefix(written);
-      offset += written;
-    }
-    return true;
+    return write_unguarded(offset, bytes);
+  }
+
+  bool write_and_cut(std::uint64_t offset, std::string_view bytes) override {
+    const RecordGuard guard;
+    return write_unguarded(offset, bytes) && truncate_unguarded(offset + bytes.size());
   }
 
   bool truncate(std::uint64_t size) override {
     const RecordGuard guard;
-    LARGE_INTEGER end;
-    end.QuadPart = static_cast<LONGLONG>(size);
-    return SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
+    return truncate_unguarded(size);
   }
 
   bool read_at(std::uint64_t offset, char* buffer, std::size_t size, std::size_t* got) override {
@@ -88,6 +81,26 @@ class Win32File final : public File {
   }
 
  private:
+  bool write_unguarded(std::uint64_t offset, std::string_view bytes) {
+    while (!bytes.empty()) {
+      OVERLAPPED position = at_offset(offset);
+      DWORD written = 0;
+      if (!WriteFile(handle_, bytes.data(), clamped(bytes.size()), &written, &position) ||
+          written == 0) {
+        return false;
+      }
+      bytes.remove_prefix(written);
+      offset += written;
+    }
+    return true;
+  }
+
+  bool truncate_unguarded(std::uint64_t size) {
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    return SetFilePointerEx(handle_, end, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
+  }
+
   HANDLE handle_;
 };
 
@@ -106,12 +119,17 @@ class Win32FileSystem final : public FileSystem {
   OpenedFile open(const std::string& path) override {
     OpenedFile opened;
     HANDLE handle = open_handle(path, GENERIC_READ | GENERIC_WRITE);
-    if (handle == INVALID_HANDLE_VALUE && writing_refused(GetLastError())) {
+    DWORD error = GetLastError();
+    if (handle == INVALID_HANDLE_VALUE && writing_refused(error)) {
       handle = open_handle(path, GENERIC_READ);
+      // A missing file that could not be created keeps the first refusal.
+      if (handle == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        error = GetLastError();
+      }
       opened.read_only = handle != INVALID_HANDLE_VALUE;
     }
     if (handle == INVALID_HANDLE_VALUE) {
-      opened.failure = open_failure_for(GetLastError());
+      opened.failure = open_failure_for(error);
       return opened;
     }
     opened.file = std::make_unique<Win32File>(handle);
