@@ -6,7 +6,17 @@ include(GNUInstallDirs)
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS quarnell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES docs/quarnell.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+if(WIN32)
+  install(FILES docs/quarnell.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  # Debian keeps manual pages compressed.
+  set(manual_page ${CMAKE_CURRENT_BINARY_DIR}/quarnell.1.gz)
+  add_custom_command(OUTPUT ${manual_page}
+                     COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/docs/quarnell.1 > ${manual_page}
+                     DEPENDS docs/quarnell.1)
+  add_custom_target(manual_page ALL DEPENDS ${manual_page})
+  install(FILES ${manual_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
 install(FILES README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME quarnell)
