@@ -45,35 +45,35 @@ std::string number_text(NumberValue number, const EventValues& values) {
 
 }  // namespace
 
-std::string build_event_record(const RecordSpec& spec, const EventValues& values) {
-  switch (spec.kind) {
+std::string build_event_record(const RecordRow& row, const EventValues& values) {
+  switch (row.kind) {
     case RecordKind::kComment:
     case RecordKind::kConstant:
     case RecordKind::kEmpty:
-      return std::string(spec.keyword);
+      return std::string(row.keyword);
     case RecordKind::kEmptyName:
-      return assign_text(spec.keyword, kEmptyNameColumn);
+      return assign_text(row.keyword, kEmptyNameColumn);
     default:
       break;
   }
-  std::string record = assign_text(spec.keyword, kValueColumn);
-  switch (spec.kind) {
+  std::string record = assign_text(row.keyword, kValueColumn);
+  switch (row.kind) {
     case RecordKind::kText:
-      record += date_text(spec.date, values);
+      record += date_text(row.date, values);
       break;
     case RecordKind::kFlag:
-      record += values.settings.*spec.flag;
+      record += values.settings.*row.flag;
       break;
     case RecordKind::kNumber:
-      record += number_text(spec.number, values);
+      record += number_text(row.number, values);
       break;
     case RecordKind::kSlot:
-      record += std::string_view(slot(values.names, spec.slot)).substr(0, kSlotColumns);
+      record += std::string_view(slot(values.names, row.slot)).substr(0, kSlotColumns);
       break;
     default:
-      record += spec.directory;
+      record += row.directory;
       record += declared("EVTNAME", values.EVTNAME, 8);
-      record += spec.suffix;
+      record += row.suffix;
   }
   return record;
 }

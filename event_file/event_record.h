@@ -24,6 +24,6 @@ struct EventValues {
 
 // The characters of one record. A date text or event name shorter than its declared length
 // stops the run here, before the record is written.
-std::string build_event_record(const RecordSpec& spec, const EventValues& values);
+std::string build_event_record(const RecordRow& row, const EventValues& values);
 
 }  // namespace quarnell

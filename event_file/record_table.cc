@@ -3,44 +3,44 @@
 namespace quarnell {
 namespace {
 
-constexpr RecordSpec comment(std::string_view text) { return {RecordKind::kComment, text}; }
-constexpr RecordSpec constant(std::string_view text) { return {RecordKind::kConstant, text}; }
-constexpr RecordSpec empty() { return {RecordKind::kEmpty, ""}; }
-constexpr RecordSpec empty_name(std::string_view keyword) {
+constexpr RecordRow comment(std::string_view text) { return {RecordKind::kComment, text}; }
+constexpr RecordRow constant(std::string_view text) { return {RecordKind::kConstant, text}; }
+constexpr RecordRow empty() { return {RecordKind::kEmpty, ""}; }
+constexpr RecordRow empty_name(std::string_view keyword) {
   return {RecordKind::kEmptyName, keyword};
 }
-constexpr RecordSpec text(std::string_view keyword, DateText date) {
-  RecordSpec spec{RecordKind::kText, keyword};
-  spec.date = date;
-  return spec;
+constexpr RecordRow text(std::string_view keyword, DateText date) {
+  RecordRow row{RecordKind::kText, keyword};
+  row.date = date;
+  return row;
 }
-constexpr RecordSpec flag(std::string_view keyword, char RunSettings::*answer) {
-  RecordSpec spec{RecordKind::kFlag, keyword};
-  spec.flag = answer;
-  return spec;
+constexpr RecordRow flag(std::string_view keyword, char RunSettings::*answer) {
+  RecordRow row{RecordKind::kFlag, keyword};
+  row.flag = answer;
+  return row;
 }
-constexpr RecordSpec number(std::string_view keyword, NumberValue value) {
-  RecordSpec spec{RecordKind::kNumber, keyword};
-  spec.number = value;
-  return spec;
+constexpr RecordRow number(std::string_view keyword, NumberValue value) {
+  RecordRow row{RecordKind::kNumber, keyword};
+  row.number = value;
+  return row;
 }
-constexpr RecordSpec slot(std::string_view keyword, std::size_t slot_number) {
-  RecordSpec spec{RecordKind::kSlot, keyword};
-  spec.slot = slot_number;
-  return spec;
+constexpr RecordRow slot(std::string_view keyword, std::size_t slot_number) {
+  RecordRow row{RecordKind::kSlot, keyword};
+  row.slot = slot_number;
+  return row;
 }
-constexpr RecordSpec composed(std::string_view keyword, std::string_view directory,
-                              std::string_view suffix) {
-  RecordSpec spec{RecordKind::kComposedName, keyword};
-  spec.directory = directory;
-  spec.suffix = suffix;
-  return spec;
+constexpr RecordRow composed(std::string_view keyword, std::string_view directory,
+                             std::string_view suffix) {
+  RecordRow row{RecordKind::kComposedName, keyword};
+  row.directory = directory;
+  row.suffix = suffix;
+  return row;
 }
 
 }  // namespace
 
 // One row per record, in file order.
-const std::array<RecordSpec, kEventFileRecords> kEventFileTable = {{
+const std::array<RecordRow, kEventFileRecords> kEventFileTable = {{
     comment("#"),
     constant(":filetype                     .evt "),
     constant(":fileversionno                9.9  "),

@@ -24,7 +24,7 @@ enum class RecordKind {
 enum class DateText { kYY1, kMM1, kDD1, kHH1 };
 enum class NumberValue { kDisaggregate, kEvtHours, kDeltatReport };
 
-struct RecordSpec {
+struct RecordRow {
   RecordKind kind;
   std::string_view keyword;  // the whole record for comments and constants
   DateText date = DateText::kYY1;
@@ -38,6 +38,6 @@ struct RecordSpec {
 constexpr std::size_t kEventFileRecords = 108;
 
 // The records of every event file, in their order.
-extern const std::array<RecordSpec, kEventFileRecords> kEventFileTable;
+extern const std::array<RecordRow, kEventFileRecords> kEventFileTable;
 
 }  // namespace quarnell

@@ -27,8 +27,8 @@ void write_event(const EventWriterContext& context, std::string_view YY1, std::s
   }
   TextFile& event_file = context.files.on(Channel::kScratch);
   const EventValues values{YY1, MM1, DD1, HH1, EVTNAME, EVTHOURS, context.settings, context.names};
-  for (const RecordSpec& spec : kEventFileTable) {
-    event_file.write_record(build_event_record(spec, values));
+  for (const RecordRow& row : kEventFileTable) {
+    event_file.write_record(build_event_record(row, values));
   }
   context.files.close(Channel::kScratch);
 }
