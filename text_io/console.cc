@@ -18,6 +18,20 @@ std::optional<std::string> StandardInput::read_record() {
   return line;
 }
 
+std::optional<std::string> read_line_bytewise(const std::function<bool(char&)>& next_byte) {
+  std::string line;
+  char c;
+  bool ended_by_line_end = false;
+  while (next_byte(c)) {
+    ended_by_line_end = c == '\n';
+    if (ended_by_line_end) break;
+    line += c;
+  }
+  if (line.empty() && !ended_by_line_end) return std::nullopt;  // the input has ended
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return line;
+}
+
 void pause_run(Console& console, std::string_view message) {
   std::string shown(message);
   shown += '\n';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,11 @@ class StandardInput final : public RecordSource {
  private:
   Console& console_;
 };
+
+// One line read a byte at a time, `next_byte` giving false at the end of the input: reading
+// stops at the line end, so nothing after it is taken from the input. A CR before the LF is
+// dropped; a last line without a line end still counts.
+std::optional<std::string> read_line_bytewise(const std::function<bool(char&)>& next_byte);
 
 // Shows the message until the user enters an empty line; any other line is run as a command.
 // When standard input has ended the pause ends too, so a run answered from a file never hangs.

@@ -145,6 +145,22 @@ INSTANTIATE_TEST_SUITE_P(Limits, TooManyOpenFiles,
                            return "Limit" + std::to_string(test.param.limit);
                          });
 
+// The tool ignores SIGPIPE and SIGXFSZ for itself; a command typed at a pause must not
+// inherit that.
+TEST(PauseCommand, GetsTheDefaultHandlingOfTheSignalsTheToolIgnores) {
+  if (runs_windows_build()) GTEST_SKIP() << "signal handling of the POSIX build";
+  const std::string input =
+      "1\n1\n2015 01 01 00\nn\nn\nn\n1\nn\nn\nn\nn\nn\ngr10k\n"
+      "grep SigIgn /proc/self/status > ignored.txt\n\n\n";
+  const Outcome run = run_tool(input, event_folder());
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string line = run.after.files.at("ignored.txt");
+  const unsigned long long ignored =
+      std::stoull(line.substr(line.find_first_of("0123456789abcdef")), nullptr, 16);
+  EXPECT_EQ(ignored & (1ULL << (SIGPIPE - 1)), 0u) << line;
+  EXPECT_EQ(ignored & (1ULL << (SIGXFSZ - 1)), 0u) << line;
+}
+
 // Makes `event` read-only in the child's own mount namespace: the test's view, and every
 // other process's, keeps it writable, and nothing needs undoing.
 void make_event_folder_read_only() {

@@ -35,5 +35,21 @@ TEST(StandardOutput, RecordsEndWithCrLf) {
   EXPECT_EQ(console.out, " line\r\n\r\n");
 }
 
+TEST(ReadLineBytewise, LineEndsAndTheEndOfInput) {
+  const std::string input = "one\ntwo\r\n\nlast";
+  std::size_t next = 0;
+  const auto next_byte = [&](char& c) {
+    if (next == input.size()) return false;
+    c = input[next++];
+    return true;
+  };
+  EXPECT_EQ(read_line_bytewise(next_byte), "one");
+  EXPECT_EQ(next, 4u);  // nothing read beyond the line end
+  EXPECT_EQ(read_line_bytewise(next_byte), "two");
+  EXPECT_EQ(read_line_bytewise(next_byte), "");
+  EXPECT_EQ(read_line_bytewise(next_byte), "last");
+  EXPECT_EQ(read_line_bytewise(next_byte), std::nullopt);
+}
+
 }  // namespace
 }  // namespace quarnell

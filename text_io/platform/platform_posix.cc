@@ -109,20 +109,13 @@ class PosixConsole final : public Console {
   // One byte at a time: whatever follows the line stays in the input for later questions
   // and for a command run at a pause.
   std::optional<std::string> read_line() override {
-    std::string line;
-    for (;;) {
-      char c;
-      const ssize_t count = ::read(STDIN_FILENO, &c, 1);
-      if (count < 0 && errno == EINTR) continue;
-      if (count <= 0) {
-        if (line.empty()) return std::nullopt;
-        break;
+    return read_line_bytewise([](char& c) {
+      for (;;) {
+        const ssize_t count = ::read(STDIN_FILENO, &c, 1);
+        if (count < 0 && errno == EINTR) continue;
+        return count == 1;
       }
-      if (c == '\n') break;
-      line += c;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+    });
   }
 
   bool write_out(std::string_view bytes) override { return write_all(STDOUT_FILENO, bytes); }
@@ -135,6 +128,7 @@ class PosixConsole final : public Console {
     sigset_t defaults;
     sigemptyset(&defaults);
     sigaddset(&defaults, SIGPIPE);
+    sigaddset(&defaults, SIGXFSZ);
     posix_spawnattr_setsigdefault(&attributes, &defaults);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
     const char* argv[] = {"sh", "-c", command_line.c_str(), nullptr};

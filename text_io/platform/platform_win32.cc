@@ -166,22 +166,14 @@ class Win32Console final : public Console {
   // One byte at a time: whatever follows the line stays in the input for later questions
   // and for a command run at a pause.
   std::optional<std::string> read_line() override {
-    std::string line;
-    for (;;) {
-      char c;
+    return read_line_bytewise([this](char& c) {
       DWORD count = 0;
-      if (!ReadFile(input_, &c, 1, &count, nullptr) || count == 0) {
-        // Ctrl-C, not the end of the input, may have cut the read short.
-        if (input_is_console_) Sleep(kHandlerStartMilliseconds);
-        halt_if_interrupted();
-        if (line.empty()) return std::nullopt;
-        break;
-      }
-      if (c == '\n') break;
-      line += c;
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return line;
+      if (ReadFile(input_, &c, 1, &count, nullptr) && count == 1) return true;
+      // Ctrl-C, not the end of the input, may have cut the read short.
+      if (input_is_console_) Sleep(kHandlerStartMilliseconds);
+      halt_if_interrupted();
+      return false;
+    });
   }
 
   bool write_out(std::string_view bytes) override { return write_all(output_, bytes); }
