@@ -4,6 +4,7 @@
 
 #include "tests/e2e/documented_run.h"
 #include "tests/e2e/harness.h"
+#include "tests/support/case_name.h"
 
 namespace quarnell::e2e {
 namespace {
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {32, keyed(":divertflg", " ")},
                    {35, keyed(":lakeflg", " ")},
                    {36, keyed(":iceflg", "N")}}}),
-    [](const ::testing::TestParamInfo<YesNoCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 class SnowFactor : public ::testing::TestWithParam<const char*> {};
 
@@ -111,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BasinCase{"EightCharacters", "abcdefgh", "abcdefgh"},
                       BasinCase{"TenCharactersAreCut", "abcdefghij", "abcdefgh"},
                       BasinCase{"Empty", "", " "}, BasinCase{"TwoWords", "ab cd", "ab"}),
-    [](const ::testing::TestParamInfo<BasinCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 struct StartCase {
   const char* name;
@@ -151,17 +152,17 @@ TEST_P(StartText, GivesTheDateTextsByColumn) {
   expect_normal_run(run, answers, files, {path});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, StartText,
-    ::testing::Values(StartCase{"Documented", "2015 01 01 00", "2015", "01", "01", "00", "20150101",
-                                "2015010100"},
-                      StartCase{"LongerTextIsCut", "2015 01 01 00 and more", "2015", "01", "01",
-                                "00", "20150101", "2015010100"},
-                      StartCase{"SingleDigitFields", "2015 1 1 0", "2015", "1 ", " 0", "  ",
-                                "20151  0", "20151  0  "},
-                      StartCase{"ShortText", "2015 01", "2015", "01", "  ", "  ", "201501  ",
-                                "201501    "}),
-    [](const ::testing::TestParamInfo<StartCase>& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Texts, StartText,
+                         ::testing::Values(StartCase{"Documented", "2015 01 01 00", "2015", "01",
+                                                     "01", "00", "20150101", "2015010100"},
+                                           StartCase{"LongerTextIsCut", "2015 01 01 00 and more",
+                                                     "2015", "01", "01", "00", "20150101",
+                                                     "2015010100"},
+                                           StartCase{"SingleDigitFields", "2015 1 1 0", "2015",
+                                                     "1 ", " 0", "  ", "20151  0", "20151  0  "},
+                                           StartCase{"ShortText", "2015 01", "2015", "01", "  ",
+                                                     "  ", "201501  ", "201501    "}),
+                         quarnell::testing::CaseName());
 
 TEST(LineEnds, AnswersEndingInCrLfGiveTheSameRun) {
   const Answers answers;
@@ -200,9 +201,7 @@ TEST_P(PauseCommand, RunsAndThePauseShowsAgain) {
 
 INSTANTIATE_TEST_SUITE_P(LineEnds, PauseCommand,
                          ::testing::Values(PauseCase{"Lf", "\n"}, PauseCase{"CrLf", "\r\n"}),
-                         [](const ::testing::TestParamInfo<PauseCase>& test) {
-                           return test.param.name;
-                         });
+                         quarnell::testing::CaseName());
 
 }  // namespace
 }  // namespace quarnell::e2e

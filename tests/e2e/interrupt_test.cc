@@ -10,6 +10,7 @@
 
 #include "tests/e2e/harness.h"
 #include "tests/e2e/record_checks.h"
+#include "tests/support/case_name.h"
 
 namespace quarnell::e2e {
 namespace {
@@ -91,7 +92,7 @@ TEST_P(AtAQuestion, StopsWithTheFilesOpenedSoFar) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachInterrupt, AtAQuestion, ::testing::ValuesIn(kInterrupts),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         quarnell::testing::CaseName());
 
 class AtAPause : public ::testing::TestWithParam<Interrupt> {};
 
@@ -111,7 +112,7 @@ TEST_P(AtAPause, StopsBeforeTheFirstEventFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachInterrupt, AtAPause, ::testing::ValuesIn(kInterrupts),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         quarnell::testing::CaseName());
 
 std::size_t count_of(const std::string& text, const std::string& part) {
   std::size_t count = 0;
@@ -156,7 +157,7 @@ TEST_P(InALongSeries, LeavesWholeRecordsAndListsOnlyWholeEventFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachInterrupt, InALongSeries, ::testing::ValuesIn(kInterrupts),
-                         [](const auto& test) { return std::string(test.param.name); });
+                         quarnell::testing::CaseName());
 
 }  // namespace
 }  // namespace quarnell::e2e

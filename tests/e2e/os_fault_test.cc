@@ -14,6 +14,7 @@
 #include "tests/e2e/harness.h"
 #include "tests/e2e/record_checks.h"
 #include "tests/e2e/scratch_mount.h"
+#include "tests/support/case_name.h"
 
 namespace quarnell::e2e {
 namespace {
@@ -248,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EventPathFault{"EventIsAPlainFile", Tree{{{"event", "not a folder\r\n"}}, {}}, 29},
         EventPathFault{"EventFileIsAFolder", Tree{{}, {"event", "event/20150101.evt"}}, 9}),
-    [](const auto& test) { return std::string(test.param.name); });
+    quarnell::testing::CaseName());
 
 }  // namespace
 }  // namespace quarnell::e2e

@@ -6,6 +6,7 @@
 
 #include "tests/e2e/documented_run.h"
 #include "tests/e2e/harness.h"
+#include "tests/support/case_name.h"
 
 namespace quarnell::e2e {
 namespace {
@@ -46,9 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, MonthsPerEvent,
                          ::testing::Values(MonthsCase{"Six", "3", "6"},
                                            // A null answer leaves the months per event at zero.
                                            MonthsCase{"NullAnswer", "1", ","}),
-                         [](const ::testing::TestParamInfo<MonthsCase>& test) {
-                           return test.param.name;
-                         });
+                         quarnell::testing::CaseName());
 
 struct MohoursCase {
   const char* name;
@@ -85,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MohoursCase{"Zero", "1", "2015 00 01 00", "2015000100",
                                   "failure 408, check 11: subscript 1 of the array MOHOURS has "
                                   "the value 0, less than the lower bound 1"}),
-    [](const ::testing::TestParamInfo<MohoursCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 TEST(StartField, NonNumericIsFailure64ReadingTemp0Back) {
   const Outcome run = run_tool("1\n1\n2015 ab 01 00\n", event_folder());
@@ -130,9 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, NoEvents,
                                            ZeroEventsCase{"Negative", "-2", "6"},
                                            // A null answer leaves the number of events at zero.
                                            ZeroEventsCase{"NullAnswer", "/", "7"}),
-                         [](const ::testing::TestParamInfo<ZeroEventsCase>& test) {
-                           return test.param.name;
-                         });
+                         quarnell::testing::CaseName());
 
 TEST(EventFolder, MissingFolderEndsTheRunInWriteEvent) {
   const Answers answers;
@@ -204,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                        kEvtInfoOnly},
         UnreadableCase{"InputEndsBeforeTheBasinName", kDated + "n\nn\nn\n1\nn\nn\nn\nn\nn\n", 59,
                        "n", "n", kInputEnded, 24, kFirstEventDated}),
-    [](const ::testing::TestParamInfo<UnreadableCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 struct OpeningCase {
   const char* name;
@@ -257,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OpeningCase{"Temp5", "2", "temp5.fls", "temp5.fls",
                                   documented_out(1, 76) + created_line("event\\20150101.evt"),
                                   example_run_files()}),
-    [](const ::testing::TestParamInfo<OpeningCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 }  // namespace
 }  // namespace quarnell::e2e

@@ -3,6 +3,7 @@
 
 #include "tests/e2e/documented_run.h"
 #include "tests/e2e/harness.h"
+#include "tests/support/case_name.h"
 
 namespace quarnell::e2e {
 namespace {
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         EarlierFileCase{"EvtInfo", "evt_info.txt", "notes of an earlier run\r\nand more\r\n", true},
         // A run of one event does not step, so it leaves the name record of an earlier run.
         EarlierFileCase{"NameRecordOfAStep", "temp5.fls", "19990201\r\n", true}),
-    [](const ::testing::TestParamInfo<EarlierFileCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 }  // namespace
 }  // namespace quarnell::e2e

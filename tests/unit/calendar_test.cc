@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "tests/support/case_name.h"
 #include "tests/support/ending_of.h"
 #include "tests/support/scripted_console.h"
 #include "tests/support/temp_directory.h"
@@ -179,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"TwelveMonthsFromDecember", 12, 1999, 12, 2000, 12, "20001201"},
                       StepCase{"ThreeDigitYearIsRightJustified", 1, 999, 1, 999, 2, " 9990201"},
                       StepCase{"YearPastFourDigitsIsAsterisks", 12, 9999, 3, 10000, 3, "****0301"}),
-    [](const ::testing::TestParamInfo<StepCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 TEST_F(CalendarFiles, YearOfAsterisksEndsTheRunAtTheDateRecord) {
   RunSettings settings;
@@ -252,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"SingleDigitFields", "2015 1 1 0   ", "20151  0  ", "20151  0", 2015, 1},
         StartCase{"ShortText", "2015 01      ", "201501    ", "201501  ", 2015, 1},
         StartCase{"MonthOfTheSecondYear", "2015 13 01 00", "2015130100", "20151301", 2015, 13}),
-    [](const ::testing::TestParamInfo<StartCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 TEST_F(CalendarFiles, NonNumericStartFieldIsFailure64OnTemp0) {
   for (const char* START : {"2015 ab 01 00", "201x 01 01 00", "2015 01 a1 00", "2015 01 01 0h"}) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/support/case_name.h"
 #include "tests/support/ending_of.h"
 #include "tests/support/example_event.h"
 #include "text_io/fixed_text.h"
@@ -137,9 +138,7 @@ INSTANTIATE_TEST_SUITE_P(EachKind, EventRecord,
                                              RecordCase{"EventsToFollow", 106, as_documented,
                                                         ":noeventstofollow                 00"},
                                              RecordCase{"EndOfFile", 108, as_documented, "eof"}),
-                         [](const ::testing::TestParamInfo<RecordCase>& test) {
-                           return test.param.name;
-                         });
+                         quarnell::testing::CaseName());
 
 struct ShortTextCase {
   const char* text;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_name.h"
 #include "tests/support/documented_names.h"
 #include "tests/support/temp_directory.h"
 #include "text_io/fixed_text.h"
@@ -90,9 +91,7 @@ INSTANTIATE_TEST_SUITE_P(Names, BasinNames,
                                            BasinCase{"Empty", "        ", " "},
                                            BasinCase{"FirstWordOfTwo", "ab cd   ", "ab"},
                                            BasinCase{"LeadingBlank", " xyz    ", " "}),
-                         [](const ::testing::TestParamInfo<BasinCase>& test) {
-                           return test.param.name;
-                         });
+                         quarnell::testing::CaseName());
 
 }  // namespace
 }  // namespace quarnell

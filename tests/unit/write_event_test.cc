@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/case_name.h"
 #include "tests/support/ending_of.h"
 #include "tests/support/example_event.h"
 #include "tests/support/fault_file_system.h"
@@ -148,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, WriteFault,
     ::testing::Values(FaultCase{"ReadOnlyFileIs47", FileFault{0, true, 0, 0}, 47, true, 0},
                       FaultCase{"RefusedRecordIs38", FileFault{0, false, 5, 0}, 38, false, 4}),
-    [](const ::testing::TestParamInfo<FaultCase>& test) { return test.param.name; });
+    quarnell::testing::CaseName());
 
 }  // namespace
 }  // namespace quarnell
