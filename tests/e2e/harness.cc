@@ -85,7 +85,7 @@ std::string crlf(const std::vector<std::string>& lines) {
 namespace {
 
 Outcome run_command(const std::string& tool, const std::string& input, const Tree& before,
-                    StartedHook hook, void* context, const RunControl& control = {}) {
+                    const RunControl& control = {}) {
   std::string pattern = control.parent + "/quarnell-e2e-XXXXXX";
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a directory");
   const std::string directory = pattern;
@@ -115,7 +115,6 @@ Outcome run_command(const std::string& tool, const std::string& input, const Tre
   ::close(out_pipe[1]);
   ::close(err_pipe[1]);
   ::signal(SIGPIPE, SIG_IGN);
-  if (hook != nullptr) hook(child, directory, context);
 
   Outcome outcome;
   std::size_t sent = 0;
@@ -169,21 +168,16 @@ Outcome run_command(const std::string& tool, const std::string& input, const Tre
 }  // namespace
 
 Outcome run_tool(const std::string& input, const Tree& before) {
-  return run_command(tool_command(), input, before, nullptr, nullptr);
+  return run_command(tool_command(), input, before);
 }
 
 Outcome run_tool_as(const std::string& command, const std::string& input, const Tree& before) {
-  return run_command(command, input, before, nullptr, nullptr);
-}
-
-Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook hook,
-                      void* context) {
-  return run_command(tool_command(), input, before, hook, context);
+  return run_command(command, input, before);
 }
 
 Outcome run_tool_controlled(const std::string& input, const Tree& before,
                             const RunControl& control) {
-  return run_command(tool_command(), input, before, nullptr, nullptr, control);
+  return run_command(tool_command(), input, before, control);
 }
 
 bool runs_windows_build() {

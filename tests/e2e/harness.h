@@ -32,12 +32,6 @@ Outcome run_tool_as(const std::string& command, const std::string& input, const 
 // QUARNELL_WINDOWS_COMMAND. Its pause runs commands through cmd.exe instead of /bin/sh.
 bool runs_windows_build();
 
-// The same with a hook that runs once the process has started, given its pid and the
-// directory; for sending signals mid-run.
-using StartedHook = void (*)(int pid, const std::string& directory, void* context);
-Outcome run_tool_with(const std::string& input, const Tree& before, StartedHook hook,
-                      void* context);
-
 // What fault and interrupt tests control in a run.
 struct RunControl {
   // Runs in the child, in its working directory, just before the tool starts: limits, mounts.
